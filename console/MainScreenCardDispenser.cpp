@@ -3,6 +3,7 @@
 #include "help/ShowWindow.h"
 #include "link/QtSerialLink.h"
 #include "widgets/MultiRowTabs.h"
+#include "widgets/Named.h"
 #include "widgets/PortSelector.h"
 
 #include <QCheckBox>
@@ -29,19 +30,6 @@ const QString InitialPort = QStringLiteral("COM1");
 #else
 const QString InitialPort = QStringLiteral("ttyS0");
 #endif
-
-template <typename W> W* named(W* widget, const char* name, const QRect& geometry = {})
-{
-    widget->setObjectName(QString::fromLatin1(name));
-    if (geometry.isValid()) widget->setGeometry(geometry);
-    return widget;
-}
-
-QFont boldened(QFont font)
-{
-    font.setBold(true);
-    return font;
-}
 
 } // namespace
 
