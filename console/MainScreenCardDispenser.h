@@ -65,6 +65,11 @@ public:
     void Baud19200Click();
     void ClearClick();
     void ExitClick();
+    // Splits the payload into fieldCount fields, field k into FieldSlots[k]; with flag, the
+    // first character of one further field goes there. Returns the number of fields found.
+    int SplitFields(int fieldCount, char* flag = nullptr);
+    // The payload as received, up to its first NUL.
+    QString payloadText() const;
 
     // ---- Console window: console/
     void AboutClick();
@@ -152,11 +157,6 @@ private:
     void rejectHeldBytes();
     void endTick();
     void emptyReceiveState();
-    // Splits the payload into fieldCount fields, field k into FieldSlots[k]; with flag, the
-    // first character of one further field goes there. Returns the number of fields found.
-    int SplitFields(int fieldCount, char* flag = nullptr);
-    // The payload as received, up to its first NUL.
-    QString payloadText() const;
 
     // ---- Console window: console/
     void buildWindow();
