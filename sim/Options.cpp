@@ -122,7 +122,8 @@ ParsedOptions parseOptions(std::span<const std::string_view> arguments)
             return parsed;
         }
         if (!row->apply(parsed.options, value.value_or(""))) {
-            parsed.error = "bad value for " + std::string(name) + ": " + std::string(*value);
+            parsed.error =
+                "bad value for " + std::string(name) + ": " + std::string(value.value_or(""));
             return parsed;
         }
     }
