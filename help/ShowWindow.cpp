@@ -4,8 +4,9 @@
 
 void showModeless(QWidget* window)
 {
-    if (!window) return;
-    window->show();
+    if (window->isHidden()) window->show();
+    const Qt::WindowStates state = window->windowState();
+    if (state & Qt::WindowMinimized) window->setWindowState(state & ~Qt::WindowMinimized);
     window->raise();
     window->activateWindow();
 }
