@@ -1,4 +1,12 @@
 #pragma once
 
-// Starts the application: title, main window, the four secondary windows, event loop.
+#include <memory>
+
+class SerialLink;
+class TMainScreen;
+
+// Creates the main window, then the four secondary windows it shows, all hidden.
+std::unique_ptr<TMainScreen> createMainScreen(SerialLink* port = nullptr);
+
+// Starts the application: main window centred on the screen, event loop, exit code 0.
 int runConsole(int argc, char* argv[]);

@@ -12,12 +12,14 @@ QtSerialLink::QtSerialLink(QObject* parent) : SerialLink(parent)
 
 QString QtSerialLink::portName() const
 {
-    return port_.portName();
+    return name_;
 }
 
 void QtSerialLink::setPortName(const QString& name)
 {
-    // A full path (a pseudo-terminal, a by-id link) is opened as given.
+    // A full path (a pseudo-terminal, a by-id link) is opened as given and shown as typed;
+    // QSerialPort itself would report it without its /dev/ prefix.
+    name_ = name;
     port_.setPortName(name);
 }
 

@@ -24,5 +24,6 @@ private:
     void onError(QSerialPort::SerialPortError error);
 
     QSerialPort port_;
+    QString name_;
     int baud_ = 19200;
 };
