@@ -15,21 +15,20 @@
 namespace {
 
 using namespace std::chrono_literals;
-using Address = RequestSite::Address;
+using enum RequestSite::Address;
 
 // What the "Network" page sends. Read: B3h, then each non-empty reply sends the next of B5h, B7h,
 // B9h, BAh to 01h. Write: B2h, then any reply sends the next of B4h, B6h, B8h to the address the
 // reply came from.
-constexpr RequestSite ReadIpAddress{0xB3, Address::Frame, "B3h Read Network IP Address - Sent",
-                                    2ms};
-constexpr RequestSite ReadPorts{0xB5, Address::Fixed01, "B5 - Read Web Port - Sent", 5ms};
-constexpr RequestSite ReadSubnet{0xB7, Address::Fixed01, "B7h - Read Subnet Address - Sent", 5ms};
-constexpr RequestSite ReadGateway{0xB9, Address::Fixed01, "B9h - Read Gateway Address - Sent", 5ms};
-constexpr RequestSite ReadMacAddress{0xBA, Address::Fixed01, "BAh - Read MAC Address - Sent", 5ms};
-constexpr RequestSite WriteIpAddress{0xB2, Address::Frame, "B2h Write Nework IP Address - Sent"};
-constexpr RequestSite WritePorts{0xB4, Address::Frame, "B4h Write Nework Port & Web Port - Sent"};
-constexpr RequestSite WriteSubnet{0xB6, Address::Frame, "B6h Write Subnet Address"};
-constexpr RequestSite WriteGateway{0xB8, Address::Frame, "B8h Write Gateway - Sent"};
+constexpr RequestSite ReadIpAddress{0xB3, Frame, "B3h Read Network IP Address - Sent", 2ms};
+constexpr RequestSite ReadPorts{0xB5, Fixed01, "B5 - Read Web Port - Sent", 5ms};
+constexpr RequestSite ReadSubnet{0xB7, Fixed01, "B7h - Read Subnet Address - Sent", 5ms};
+constexpr RequestSite ReadGateway{0xB9, Fixed01, "B9h - Read Gateway Address - Sent", 5ms};
+constexpr RequestSite ReadMacAddress{0xBA, Fixed01, "BAh - Read MAC Address - Sent", 5ms};
+constexpr RequestSite WriteIpAddress{0xB2, Frame, "B2h Write Nework IP Address - Sent"};
+constexpr RequestSite WritePorts{0xB4, Frame, "B4h Write Nework Port & Web Port - Sent"};
+constexpr RequestSite WriteSubnet{0xB6, Frame, "B6h Write Subnet Address"};
+constexpr RequestSite WriteGateway{0xB8, Frame, "B8h Write Gateway - Sent"};
 
 constexpr SpinEdit::Bounds PortBounds{10, 65000, 1, 5, 0};
 constexpr int AddressWidth = 110; // px, room for 255.255.255.255
@@ -58,7 +57,8 @@ void TMainScreen::buildNetworkPage(QWidget* page)
     MacAddress->setReadOnly(true);
     NetworkPort = named(new SpinEdit(PortBounds, 1234, page), "NetworkPort");
     WebPort = named(new SpinEdit(PortBounds, 8080, page), "WebPort");
-    auto* restart = named(new QCheckBox(QStringLiteral("Restart Network"), page), "NetworkRestart");
+    QCheckBox* restart =
+        named(new QCheckBox(QStringLiteral("Restart Network"), page), "NetworkRestart");
     auto* read =
         named(new QPushButton(QStringLiteral("Read Settings"), page), "NetworkReadSettings");
     auto* save =
@@ -93,7 +93,7 @@ void TMainScreen::buildNetworkPage(QWidget* page)
         auto* label = new QLabel(QString::fromLatin1(row.caption), page);
         form->addWidget(label, r, 0);
         form->addWidget(row.edit, r++, 1, Qt::AlignLeft);
-        // The API port is kept and sent, but the controller's users never set it by hand.
+        // The API port travels with both sequences but is not offered for editing.
         if (row.edit == NetworkPort) {
             label->hide();
             NetworkPort->hide();
