@@ -96,7 +96,7 @@ TEST_F(PollTick, StalledShortFrameIsTakenInAsItStands)
 TEST_F(PollTick, FramesThatCannotFitAreRejectedWhole)
 {
     const QByteArray cases[] = {
-        hexBytes("02 01 06 FB 31 32 33 34"),                 // LEN 251
+        hexBytes("02 01 06 FB 31 32 33 34"),                     // LEN 251
         QByteArray(240, '\xAA') + hexBytes("02 01 06 20 31 32"), // runs past the buffer
     };
     for (const QByteArray& bytes : cases) {
@@ -133,12 +133,12 @@ TEST(DispatchTable, RowsAndConditions)
         bool chains;
     };
     const Row rows[] = {
-        {0x80, true, false}, {0xAD, true, false},  {0x8A, true, false}, {0x91, true, false},
-        {0x93, true, false}, {0xA4, true, false},  {0xA5, true, false}, {0xA7, true, false},
-        {0xA8, true, false}, {0xB1, true, false},  {0x99, true, true},  {0xD0, true, false},
-        {0x9A, false, true}, {0xE6, true, true},   {0xC2, true, true},  {0xE7, false, true},
-        {0xC3, false, true}, {0xB3, true, true},   {0xB5, true, true},  {0xB7, true, true},
-        {0xB9, true, true},  {0xBA, true, false},  {0xB2, false, true}, {0xB4, false, true},
+        {0x80, true, false}, {0xAD, true, false}, {0x8A, true, false}, {0x91, true, false},
+        {0x93, true, false}, {0xA4, true, false}, {0xA5, true, false}, {0xA7, true, false},
+        {0xA8, true, false}, {0xB1, true, false}, {0x99, true, true},  {0xD0, true, false},
+        {0x9A, false, true}, {0xE6, true, true},  {0xC2, true, true},  {0xE7, false, true},
+        {0xC3, false, true}, {0xB3, true, true},  {0xB5, true, true},  {0xB7, true, true},
+        {0xB9, true, true},  {0xBA, true, false}, {0xB2, false, true}, {0xB4, false, true},
         {0xB6, false, true},
     };
     for (const Row& r : rows) {
