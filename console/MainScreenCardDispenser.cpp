@@ -66,10 +66,9 @@ void TMainScreen::attachWindows(const SecondaryWindows& windows)
 void TMainScreen::buildWindow()
 {
     setWindowTitle(QStringLiteral("Tunewright/Tester for Corvan"));
-    QFont windowFont;
-    windowFont.setFamilies(
-        {QStringLiteral("DejaVu Sans Condensed"), QStringLiteral("DejaVu Sans")});
-    windowFont.setPointSize(8);
+    // A condensed face, close to the narrow 8-point face the pages were laid out for.
+    QFont windowFont(QStringLiteral("DejaVu Sans"), 8);
+    windowFont.setStretch(QFont::Condensed);
     setFont(windowFont);
     resize(ClientSize);
 
