@@ -204,8 +204,9 @@ void TMainScreen::buildTimingPage(QWidget* page)
         {ModeTimeVend, &TMainScreen::ModeTimeVendClick},
     };
     // A selection made from a reply runs the handler just as a click does.
+    // An init-capture, as clang 14 cannot capture a structured binding.
     for (const auto& [button, handler] : modeHandlers) {
-        connect(button, &QRadioButton::toggled, this, [this, handler](bool selected) {
+        connect(button, &QRadioButton::toggled, this, [this, handler = handler](bool selected) {
             if (selected) ErrorBox::guarded([&] { (this->*handler)(); });
         });
     }

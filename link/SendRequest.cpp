@@ -1,13 +1,13 @@
 #include "console/MainScreenCardDispenser.h"
 #include "link/SerialLink.h"
 #include "link/Unit2.h"
+#include "link/WritePause.h"
 
 #include <QCheckBox>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <algorithm>
 #include <cstring>
-#include <thread>
 
 using Unit2::Buffers;
 
@@ -68,7 +68,7 @@ void TMainScreen::sendFrame(const RequestSite& site, std::uint32_t length)
     }
     CommStatus->setText(QStringLiteral("Packet is sent."));
     APIStatus->setText(QString::fromLatin1(site.statusText));
-    if (site.pause.count() > 0) std::this_thread::sleep_for(site.pause);
+    if (site.pause.count() > 0) WritePause::take(site.pause);
 }
 
 void TMainScreen::appendLog(QPlainTextEdit* log)
