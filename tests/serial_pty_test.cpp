@@ -1,6 +1,7 @@
 #include "console/ErrorBox.h"
 #include "console/MainScreenCardDispenser.h"
 #include "support/ConsoleFixture.h"
+#include "support/ProcessClock.h"
 #include "support/PseudoTerminal.h"
 #include "widgets/PortSelector.h"
 
@@ -82,6 +83,13 @@ TEST_F(SerialOverPty, ClosedFarEndEndsNotConnected)
     pty.closeMaster();
     EXPECT_TRUE(waitFor([&] { return !control<QCheckBox>("CommON1")->isChecked(); }));
     EXPECT_EQ(control<QLabel>("PortStatus")->text(), "Not Connected");
+    EXPECT_LT(processorTimeWhileServing(std::chrono::seconds(1)), IdleProcessorTimeLimit);
+
+    // The device is gone for good: ticking again shows why and leaves the box unticked.
+    control<QCheckBox>("CommON1")->setChecked(true);
+    ASSERT_EQ(errors.size(), 1);
+    EXPECT_TRUE(errors[0].startsWith("Device \"" + pty.slavePath() + "\" Open Error !!!\n"));
+    EXPECT_FALSE(control<QCheckBox>("CommON1")->isChecked());
 }
 
 TEST_F(SerialOverPty, MissingDeviceShowsTheSystemsReason)

@@ -15,13 +15,8 @@
 void SimulatorFixture::start(const QStringList& simulatorOptions)
 {
     ErrorBox::setReporter([this](const QString& m) { errors << m; });
-    ASSERT_TRUE(folder.isValid());
-    linkPath = folder.filePath(QStringLiteral("corvan"));
-    simulator.start(QStringLiteral(CORVAN_SIM_PATH),
-                    QStringList{QStringLiteral("--link"), linkPath} + simulatorOptions);
-    ASSERT_TRUE(simulator.waitForStarted());
-    ASSERT_TRUE(waitUntil([&] { return simulator.canReadLine(); }));
-    ASSERT_TRUE(simulator.readLine().startsWith("Simulated controller on "));
+    startSimulator(simulatorOptions);
+    if (HasFatalFailure()) return;
 
     screen = createMainScreen();
     screen->show();
@@ -31,6 +26,17 @@ void SimulatorFixture::start(const QStringList& simulatorOptions)
     QTest::keyClick(selector->lineEdit(), Qt::Key_Return);
     QTest::mouseClick(control<QCheckBox>("CommON1"), Qt::LeftButton);
     ASSERT_EQ(text("PortStatus"), "Connected") << errors.join('\n').toStdString();
+}
+
+void SimulatorFixture::startSimulator(const QStringList& simulatorOptions)
+{
+    ASSERT_TRUE(folder.isValid());
+    linkPath = folder.filePath(QStringLiteral("corvan"));
+    simulator.start(QStringLiteral(CORVAN_SIM_PATH),
+                    QStringList{QStringLiteral("--link"), linkPath} + simulatorOptions);
+    ASSERT_TRUE(simulator.waitForStarted());
+    ASSERT_TRUE(waitUntil([&] { return simulator.canReadLine(); }));
+    ASSERT_TRUE(simulator.readLine().startsWith("Simulated controller on "));
 }
 
 void SimulatorFixture::TearDown()

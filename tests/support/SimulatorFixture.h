@@ -18,6 +18,8 @@ protected:
 
     // Starts corvan-sim with the given fault options, then the console connected to it.
     void start(const QStringList& simulatorOptions = {});
+    // Starts corvan-sim alone, its port linked at linkPath (the same path every time).
+    void startSimulator(const QStringList& simulatorOptions = {});
     // Serves events until done() holds or the wait runs out; returns done().
     bool waitUntil(const std::function<bool()>& done,
                    std::chrono::milliseconds wait = std::chrono::seconds(10));
