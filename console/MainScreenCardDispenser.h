@@ -184,8 +184,8 @@ private:
     void buildDispensersPage(QWidget* page);
     // Builds a page described by its table and connects its buttons to their handlers.
     void buildFromTable(QWidget* area, const pages::Panel& page);
-    // Fills area (the General page but for its right-hand column) with the controls that carry
-    // no command.
+    // Fills area with the General page's controls that carry no command. area is a child of the
+    // page without a layout; they take about 387 x 236 px from its top left corner.
     void buildGeneralInertControls(QWidget* area);
 
     // ---- Device operations: operations/

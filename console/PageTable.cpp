@@ -34,7 +34,7 @@ constexpr auto ClockTick = 1s;
 constexpr int ClockDigits = 8; // hh:mm:ss
 const QDate CalendarInitialDate(2010, 8, 30);
 
-// Width of a field that shows characters of sample at once, but at least three.
+// Width of a field that shows as many samples as it holds characters, from 3 to widest.
 int fieldWidth(const QWidget* field, QChar sample, int characters, int widest)
 {
     const int shown = std::clamp(characters, 3, widest);

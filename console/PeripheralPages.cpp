@@ -52,6 +52,7 @@ void TMainScreen::buildReadersPage(QWidget* page)
 
 void TMainScreen::buildCoinChangerPage(QWidget* page)
 {
+    // Its buttons start the general sequences, as on every other peripheral page.
     buildFromTable(page, mdbDevicePage({{"bReadCoinChanger", "Read Settings", B::Read},
                                         {"LMDSpeedButton17", "Save Settings", B::Save},
                                         "Coin",
