@@ -10,7 +10,7 @@ using B = GeneralButton;
 
 constexpr int CurrencyCodeLength = 3; // characters
 // A conversion rate: 0 to 100, stepped by 0.1, at most 7 characters.
-constexpr SpinEdit::Bounds RateBounds{0, 100, 0.1, 7, 2};
+constexpr SpinEdit::Bounds RateBounds{0, 100, 0.1, 7, 1};
 
 // A target currency: its code edit and rate spin edit, each under its label.
 struct Currency {
