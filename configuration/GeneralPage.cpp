@@ -47,6 +47,9 @@ CashLimitControls buildCashLimitArea(QWidget* page)
 
 void TMainScreen::buildGeneralPage(QWidget* page)
 {
+    auto* others = new QWidget(page);
+    others->setGeometry(0, 0, CashLimitArea.left(), CashLimitArea.height());
+    buildGeneralInertControls(others);
     const CashLimitControls cashLimit = buildCashLimitArea(page);
     MaxCash = cashLimit.maxCash;
     wire(cashLimit.read, &QPushButton::clicked, &TMainScreen::GeneralReadSettingsClick);

@@ -23,7 +23,6 @@ constexpr SpinEdit::Bounds ValueBounds{.minimum = 1, .maximum = 65500, .step = 5
 const char* const StatusStyle = "background: #FFFBF0; color: #000080;";
 constexpr int Gap = 2;         // px between rows and columns
 constexpr int ValueWidth = 62; // px: five digits and the arrows
-constexpr int TabFontSize = 7; // pt: both tab captions fit the 209 px column side by side
 
 // Readers of the controller's texts: a long reply must not push the rows apart.
 QLabel* replyLabel(const char* name, const char* text, QWidget* parent)
@@ -75,9 +74,6 @@ void TMainScreen::buildApiCommandsPage(QWidget* page)
     };
 
     // Both API captions side by side, without scroll arrows.
-    QFont tabFont = LMDPageControl2->font();
-    tabFont.setPointSize(TabFontSize);
-    LMDPageControl2->tabBar()->setFont(tabFont);
     LMDPageControl2->tabBar()->setExpanding(true);
     LMDPageControl2->setUsesScrollButtons(false);
 
