@@ -64,6 +64,7 @@ TEST(FuzzCorpus, SeedsReachTheirDecoders)
         {"identity", "ReadSystemStatus", "Ready"},
         {"general-read-raw-mode", "CurrencyPulse1", "7"},
         {"timing-read", "TimingReset1", "1200"},
+        {"prices", "PriceSet16", "32000"},
         {"network-read", "MacAddress", "00-11-22-33-44-55"},
     };
     ConsoleDriver driver;
