@@ -102,9 +102,6 @@ void uncheck(QAbstractButton* button)
 ConsoleDriver::ConsoleDriver()
 {
     Unit2::Buffers() = {};
-    ErrorBox::setReporter([this](const QString&) { ++errorsShown_; });
-    WebOpener::setOpener([](const QString&) {});
-    WritePause::setPauser([](std::chrono::milliseconds) {});
     port_ = new FakeSerialLink;
     screen_ = std::make_unique<TMainScreen>(port_);
     // Ticks come from the script only.
@@ -139,6 +136,11 @@ void ConsoleDriver::snapshot()
 
 void ConsoleDriver::reset()
 {
+    // The seams are the driver's that runs now, whichever other driver set them last.
+    ErrorBox::setReporter([this](const QString&) { ++errorsShown_; });
+    WebOpener::setOpener([](const QString&) {});
+    WritePause::setPauser([](std::chrono::milliseconds) {});
+
     TMainScreen& s = *screen_;
     s.LastCommand = 0;
     s.RxCount = 0;
