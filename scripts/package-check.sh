@@ -74,15 +74,19 @@ run_console() {
     local log=$root/console-$1.log status=0
     shift
     "$@" > "$log" 2>&1 || status=$?
-    [ "$status" -eq 124 ] || { cat "$log" >&2; fail "the console ended by itself (status $status)"; }
+    if [ "$status" -ne 124 ]; then
+        cat "$log" >&2
+        fail "the console ended by itself (status $status)"
+    fi
     echo "  ran ${RUN_SECONDS} s and was stopped$([ -s "$log" ] && echo ", saying:")"
     sed 's/^/    /' "$log"
 }
 echo "Console on the offscreen platform:"
-run_console offscreen env QT_QPA_PLATFORM=offscreen timeout -s TERM "$RUN_SECONDS" "$bin/tunewright"
+stopped_console=(timeout -s TERM "$RUN_SECONDS" "$bin/tunewright")
+run_console offscreen env QT_QPA_PLATFORM=offscreen "${stopped_console[@]}"
 echo "Console on X (Xvfb):"
-run_console xcb xvfb-run -a -s "-screen 0 1024x768x24" \
-    env QT_QPA_PLATFORM=xcb timeout -s TERM "$RUN_SECONDS" "$bin/tunewright"
+xvfb=(xvfb-run -a -s "-screen 0 1024x768x24")
+run_console xcb "${xvfb[@]}" env QT_QPA_PLATFORM=xcb "${stopped_console[@]}"
 
 sim_log=$root/sim.log
 timeout -s TERM 1 "$bin/corvan-sim" --link "$root/sim-port" > "$sim_log" 2>&1 || true
