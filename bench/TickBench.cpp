@@ -56,5 +56,19 @@ void AppendOneLine(benchmark::State& state)
 
 } // namespace
 
-BENCHMARK(PriceReplyTick)->UseManualTime()->Iterations(Samples)->Unit(benchmark::kMicrosecond);
-BENCHMARK(AppendOneLine)->UseManualTime()->Iterations(Samples)->Unit(benchmark::kMicrosecond);
+constexpr int Repetitions = 5;
+
+BENCHMARK(PriceReplyTick)
+    ->UseManualTime()
+    ->Iterations(Samples)
+    ->Repetitions(Repetitions)
+    ->ReportAggregatesOnly(true)
+    ->ComputeStatistics("min", fastest)
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK(AppendOneLine)
+    ->UseManualTime()
+    ->Iterations(Samples)
+    ->Repetitions(Repetitions)
+    ->ReportAggregatesOnly(true)
+    ->ComputeStatistics("min", fastest)
+    ->Unit(benchmark::kMicrosecond);
