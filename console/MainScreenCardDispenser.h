@@ -23,6 +23,9 @@ class QTabWidget;
 class QTimer;
 class SerialLink;
 class SpinEdit;
+namespace pages {
+struct Panel;
+}
 
 // The four secondary windows the main window's buttons show.
 struct SecondaryWindows {
@@ -179,6 +182,11 @@ private:
     void buildSystemStatsPage(QWidget* page);
     void buildCountersPage(QWidget* page);
     void buildDispensersPage(QWidget* page);
+    // Builds a page described by its table and connects its buttons to their handlers.
+    void buildFromTable(QWidget* area, const pages::Panel& page);
+    // Fills area with the General page's controls that carry no command. area is a child of the
+    // page without a layout; they take about 387 x 236 px from its top left corner.
+    void buildGeneralInertControls(QWidget* area);
 
     // ---- Device operations: operations/
     void buildApiCommandsPage(QWidget* page);

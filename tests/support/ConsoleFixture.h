@@ -2,6 +2,7 @@
 
 #include "console/MainScreenCardDispenser.h"
 #include "support/FakeSerialLink.h"
+#include "support/QtPrinters.h"
 
 #include <QByteArray>
 #include <QStringList>

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "console/MainScreenCardDispenser.h"
+#include "support/QtPrinters.h"
 
 #include <QProcess>
 #include <QStringList>
