@@ -3,6 +3,7 @@
 #include <QAbstractSpinBox>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDateTimeEdit>
 #include <QDoubleSpinBox>
 #include <QFrame>
 #include <QGroupBox>
@@ -89,6 +90,8 @@ const std::map<QByteArray, Factory>& factories()
              combo->setEditable(true);
              return combo;
          }},
+        {"QDateEdit", plain<QDateEdit>()},
+        {"QDateTimeEdit", plain<QDateTimeEdit>()},
         {"QDoubleSpinBox", plain<QDoubleSpinBox>()},
         {"QFrame", plain<QFrame>()},
         {"QGroupBox", plain<QGroupBox>()},
@@ -105,6 +108,7 @@ const std::map<QByteArray, Factory>& factories()
         {"QTabBar", plain<QTabBar>()},
         {"QTabWidget", plain<QTabWidget>()},
         {"QTextEdit", plain<QTextEdit>()},
+        {"QTimeEdit", plain<QTimeEdit>()},
         {"QToolButton",
          [](QWidget* parent) {
              auto* button = new QToolButton(parent);
