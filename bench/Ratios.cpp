@@ -5,7 +5,8 @@
 
 namespace {
 
-// One measurement against its baseline, with what it should stay under.
+// One measurement against its baseline, with what it should stay under. A measurement is a
+// benchmark's time, or "Benchmark.counter" for a counter in seconds.
 struct Comparison {
     const char* title;
     const char* measured;
@@ -36,8 +37,8 @@ const Comparison Comparisons[] = {
     },
     {
         "3. Log: replies 99,001-100,000 / replies 1-1,000",
-        "LogLines99001To100000",
-        "LogLines1To1000",
+        "LogGrowth.lines_99001_100000_s",
+        "LogGrowth.lines_1_1000_s",
         "ms",
         2.0,
         Unlimited,
@@ -78,13 +79,26 @@ const RatioReporter::Result* RatioReporter::find(const std::string& name) const
     return found == results_.end() ? nullptr : &found->second;
 }
 
+std::optional<RatioReporter::Result> RatioReporter::measurement(const std::string& name) const
+{
+    const std::size_t dot = name.find('.');
+    const Result* result = find(name.substr(0, dot));
+    if (!result) return std::nullopt;
+    if (dot == std::string::npos) return *result;
+    const auto counter = result->counters.find(name.substr(dot + 1));
+    if (counter == result->counters.end()) return std::nullopt;
+    Result value;
+    value.seconds = counter->second;
+    return value;
+}
+
 bool RatioReporter::printSummary() const
 {
     bool met = true;
     std::printf("\nEach measurement against its baseline in this run\n");
     for (const Comparison& c : Comparisons) {
-        const Result* measured = find(c.measured);
-        const Result* baseline = find(c.baseline);
+        const std::optional<Result> measured = measurement(c.measured);
+        const std::optional<Result> baseline = measurement(c.baseline);
         if (!measured || !baseline) continue; // filtered out, or failed (reported above)
         const double ratio = measured->seconds / baseline->seconds;
         const bool ratioMet = c.maxRatio == Unlimited || ratio < c.maxRatio;

@@ -2,6 +2,7 @@
 
 #include <benchmark/benchmark.h>
 #include <map>
+#include <optional>
 #include <string>
 
 // Shows the benchmarks as they run, keeps their times and counters, and at the end prints each
@@ -22,6 +23,8 @@ private:
         std::map<std::string, double> counters;
     };
     const Result* find(const std::string& name) const;
+    // A benchmark's result, or one of its counters ("Benchmark.counter") as its time.
+    std::optional<Result> measurement(const std::string& name) const;
 
     std::map<std::string, Result> results_;
 };
