@@ -25,7 +25,7 @@ long peakResidentKib()
     return -1;
 }
 
-// Runs this program as a probe that logs frames replies; its peak in KiB, or -1.
+// Runs this program as a probe that logs that many frames; its peak in KiB, or -1.
 long probePeakKib(int frames)
 {
     QProcess probe;
