@@ -1,10 +1,12 @@
 #include "console/Application.h"
 
 #include "console/ErrorBox.h"
+#include "packaging/ApplicationIcon.h"
 
 TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv)
 {
     setApplicationName(QStringLiteral("Tunewright"));
+    setWindowIcon(applicationIcon());
 }
 
 bool TApplication::notify(QObject* receiver, QEvent* event)

@@ -9,7 +9,7 @@ PortSelector::PortSelector(const QString& initial, QWidget* parent) : QComboBox(
 {
     setEditable(true);
     setInsertPolicy(QComboBox::NoInsert);
-    refresh();
+    // The list is filled each time it opens; scanning the system here would only slow start-up.
     setEditText(initial);
     connect(this, &QComboBox::activated, this, [this](int index) { emit picked(itemText(index)); });
     connect(lineEdit(), &QLineEdit::returnPressed, this, [this] {

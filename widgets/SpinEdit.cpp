@@ -1,18 +1,31 @@
 #include "widgets/SpinEdit.h"
 
+#include <QApplication>
 #include <QLineEdit>
 #include <QRegularExpressionValidator>
 #include <algorithm>
 #include <cmath>
 
+namespace {
+
+// One validator per kind, shared by every edit: hundreds of edits need not compile the pattern.
+const QValidator* typingValidator(bool decimal)
+{
+    // Owned by the application, so they outlive every edit.
+    static auto* whole =
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), qApp);
+    static auto* fraction = new QRegularExpressionValidator(
+        QRegularExpression(QStringLiteral("[0-9]*\\.?[0-9]*")), qApp);
+    return decimal ? fraction : whole;
+}
+
+} // namespace
+
 SpinEdit::SpinEdit(const Bounds& bounds, double initial, QWidget* parent)
     : QAbstractSpinBox(parent), bounds_(bounds)
 {
-    const QString pattern =
-        bounds.decimals > 0 ? QStringLiteral("[0-9]*\\.?[0-9]*") : QStringLiteral("[0-9]*");
     // The validator only guards typing; setText() bypasses it on purpose.
-    auto* typing = new QRegularExpressionValidator(QRegularExpression(pattern), this);
-    lineEdit()->setValidator(typing);
+    lineEdit()->setValidator(typingValidator(bounds.decimals > 0));
     lineEdit()->setMaxLength(bounds.maxLength);
     setText(format(initial));
     connect(lineEdit(), &QLineEdit::textChanged, this, &SpinEdit::changed);
