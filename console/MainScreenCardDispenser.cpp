@@ -23,7 +23,8 @@ using namespace std::chrono_literals;
 
 constexpr auto PollInterval = 500ms;
 constexpr QSize ClientSize(778, 563);
-const char* const StatusLabelStyle = "background: #FFFBF0; color: #800000; padding-left: 2px;";
+const QColor StatusText(0x80, 0x00, 0x00);       // maroon
+const QColor StatusBackground(0xFF, 0xFB, 0xF0); // cream
 
 #ifdef Q_OS_WIN
 const QString InitialPort = QStringLiteral("COM1");
@@ -92,9 +93,8 @@ void TMainScreen::buildWindow()
                              {208, 28, 569, 361});
     buildPortRow(commandBox);
 
-    auto* tabs = named(new MultiRowTabs(this), "TabCoinCurrencyFrame", {208, 88, 561, 305});
-    TabCoinCurrency = named(tabs->pages(), "TabCoinCurrency");
-    buildSettingPages(tabs);
+    TabCoinCurrency = named(new MultiRowTabs(this), "TabCoinCurrency", {208, 88, 561, 305});
+    buildSettingPages();
 
     auto* packets =
         named(new QGroupBox(QStringLiteral("Packets"), this), "ResponseBox", {216, 392, 553, 145});
@@ -188,7 +188,8 @@ void TMainScreen::buildStatusPanel(QWidget* panel)
         auto* label =
             named(new QLabel(QString::fromLatin1(l.text), panel), l.name, {x, 3, l.width, 19});
         label->setAlignment(l.alignment);
-        label->setStyleSheet(QString::fromLatin1(StatusLabelStyle));
+        colour(label, StatusText, StatusBackground);
+        label->setIndent(3);
         label->setFrameShape(QFrame::Panel);
         label->setFrameShadow(QFrame::Sunken);
         this->*l.member = label;

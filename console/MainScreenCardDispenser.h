@@ -166,7 +166,7 @@ private:
     void buildPortRow(QWidget* box);
     void buildPacketsBox(QWidget* box);
     void buildStatusPanel(QWidget* panel);
-    void buildSettingPages(MultiRowTabs* tabs);
+    void buildSettingPages();
     void buildStatusPage(QWidget* page);
     void buildReadersPage(QWidget* page);
     void buildCoinChangerPage(QWidget* page);
@@ -241,7 +241,7 @@ private:
 
     // Window frame and link controls
     QTabWidget* LMDPageControl2 = nullptr;
-    QTabWidget* TabCoinCurrency = nullptr;
+    MultiRowTabs* TabCoinCurrency = nullptr;
     PortSelector* nrDeviceBox1 = nullptr;
     QCheckBox* CommON1 = nullptr;
     QRadioButton* Baud9600 = nullptr;

@@ -2,9 +2,7 @@
 
 #include "widgets/MultiRowTabs.h"
 
-#include <QTabWidget>
-
-void TMainScreen::buildSettingPages(MultiRowTabs* tabs)
+void TMainScreen::buildSettingPages()
 {
     struct Page {
         const char* name;
@@ -38,7 +36,7 @@ void TMainScreen::buildSettingPages(MultiRowTabs* tabs)
     for (const Page& p : Pages) {
         auto* page = new QWidget;
         page->setObjectName(QString::fromLatin1(p.name));
-        tabs->addTab(page, QString::fromLatin1(p.caption));
+        TabCoinCurrency->addTab(page, QString::fromLatin1(p.caption));
         (this->*p.build)(page);
         if (p.build == &TMainScreen::buildNetworkPage) network = page;
     }

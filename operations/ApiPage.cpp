@@ -20,9 +20,10 @@ enum class Companion { None, Label, LabelUnder, Edit };
 
 // Values the controller takes for debit, credit and cash limit: at most 5 digits.
 constexpr SpinEdit::Bounds ValueBounds{.minimum = 1, .maximum = 65500, .step = 5, .maxLength = 5};
-const char* const StatusStyle = "background: #FFFBF0; color: #000080;";
-constexpr int Gap = 2;         // px between rows and columns
-constexpr int ValueWidth = 62; // px: five digits and the arrows
+const QColor StatusText(0x00, 0x00, 0x80);       // navy
+const QColor StatusBackground(0xFF, 0xFB, 0xF0); // cream
+constexpr int Gap = 2;                           // px between rows and columns
+constexpr int ValueWidth = 62;                   // px: five digits and the arrows
 
 // Readers of the controller's texts: a long reply must not push the rows apart.
 QLabel* replyLabel(const char* name, const char* text, QWidget* parent)
@@ -90,7 +91,7 @@ void TMainScreen::buildApiCommandsPage(QWidget* page)
 
     APIStatus = replyLabel("APIStatus", "Status Message", group);
     APIStatus->setAlignment(Qt::AlignCenter);
-    APIStatus->setStyleSheet(QString::fromLatin1(StatusStyle));
+    colour(APIStatus, StatusText, StatusBackground);
     APIStatus->setFrameShape(QFrame::Panel);
     APIStatus->setFrameShadow(QFrame::Sunken);
     // Two lines: the longest status texts of the other pages are wider than the column.

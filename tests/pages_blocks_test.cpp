@@ -1,4 +1,5 @@
 #include "support/ConsoleFixture.h"
+#include "widgets/MultiRowTabs.h"
 
 #include "widgets/LinkLabel.h"
 
@@ -73,7 +74,7 @@ TEST_F(PagesBlocks, ConverterReferenceShowsAnAddressAndDoesNothingOnClick)
     screen->show();
     for (const char* page : {"LMDTabSheet21", "TabBillCurrency"}) {
         SCOPED_TRACE(page);
-        control<QTabWidget>("TabCoinCurrency")->setCurrentWidget(control<QWidget>(page));
+        control<MultiRowTabs>("TabCoinCurrency")->setCurrentWidget(control<QWidget>(page));
         const auto links = control<QWidget>(page)->findChildren<LinkLabel*>();
         ASSERT_EQ(links.size(), 1);
         LinkLabel* link = links.first();

@@ -1,4 +1,5 @@
 #include "support/ConsoleFixture.h"
+#include "widgets/MultiRowTabs.h"
 
 #include "widgets/SpinEdit.h"
 
@@ -107,7 +108,7 @@ TEST_F(PricesRequests, PageShowsSixteenPricesWithTheirLabelsButtonsAndNotes)
 TEST_F(PricesRequests, PricesStandInFourColumnsOfFour)
 {
     screen->show();
-    control<QTabWidget>("TabCoinCurrency")->setCurrentWidget(control<QWidget>("TabPrices"));
+    control<MultiRowTabs>("TabCoinCurrency")->setCurrentWidget(control<QWidget>("TabPrices"));
     QApplication::processEvents();
     for (int n = 1; n <= 16; ++n) {
         SCOPED_TRACE(n);

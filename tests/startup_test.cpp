@@ -1,4 +1,5 @@
 #include "console/ConsoleError.h"
+#include "widgets/MultiRowTabs.h"
 #include "console/ErrorBox.h"
 #include "console/MainScreenCardDispenser.h"
 #include "console/Startup.h"
@@ -32,7 +33,7 @@ protected:
 TEST_F(Startup, MainWindowOpensAsTheTechnicianExpects)
 {
     EXPECT_EQ(screen->windowTitle(), "Tunewright/Tester for Corvan");
-    auto* pages = control<QTabWidget>("TabCoinCurrency");
+    auto* pages = control<MultiRowTabs>("TabCoinCurrency");
     ASSERT_NE(pages, nullptr);
     const QStringList expected = {"Status",
                                   "General",

@@ -1,4 +1,5 @@
 // Saves a picture of the main window with each setting page in front, and one of each
+#include "widgets/MultiRowTabs.h"
 // secondary window, for looking at the layout: page_shots OUTPUT_FOLDER
 #include "console/MainScreenCardDispenser.h"
 #include "console/Startup.h"
@@ -14,7 +15,7 @@ int main(int argc, char* argv[])
     const QDir out(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("."));
     auto screen = createMainScreen();
     screen->show();
-    auto* pages = screen->findChild<QTabWidget*>(QStringLiteral("TabCoinCurrency"));
+    auto* pages = screen->findChild<MultiRowTabs*>(QStringLiteral("TabCoinCurrency"));
     for (int i = 0; i < pages->count(); ++i) {
         pages->setCurrentIndex(i);
         QApplication::processEvents();

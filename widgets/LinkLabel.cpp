@@ -1,5 +1,7 @@
 #include "widgets/LinkLabel.h"
 
+#include "widgets/Named.h"
+
 #include <QMouseEvent>
 
 LinkLabel::LinkLabel(const QString& text, QWidget* parent) : QLabel(text, parent)
@@ -9,7 +11,7 @@ LinkLabel::LinkLabel(const QString& text, QWidget* parent) : QLabel(text, parent
     QFont underlined = font();
     underlined.setUnderline(true);
     setFont(underlined);
-    setStyleSheet(QStringLiteral("color: blue;"));
+    colour(this, Qt::blue);
 }
 
 void LinkLabel::mouseReleaseEvent(QMouseEvent* event)

@@ -2,8 +2,7 @@
 
 #include <QAbstractButton>
 #include <QButtonGroup>
-#include <QTabBar>
-#include <QTabWidget>
+#include <QStackedWidget>
 #include <QToolButton>
 
 namespace {
@@ -21,21 +20,21 @@ QToolButton:hover:!checked { background: #f0f0f0; }
 } // namespace
 
 MultiRowTabs::MultiRowTabs(QWidget* parent)
-    : QWidget(parent), pages_(new QTabWidget(this)), tabs_(new QButtonGroup(this)),
+    : QWidget(parent), pages_(new QStackedWidget(this)), tabs_(new QButtonGroup(this)),
       bar_(new QWidget(this))
 {
-    pages_->tabBar()->hide();
+    pages_->setFrameShape(QFrame::StyledPanel);
     bar_->setStyleSheet(QString::fromLatin1(TabStyle));
     tabs_->setExclusive(true);
-    connect(tabs_, &QButtonGroup::idClicked, pages_, &QTabWidget::setCurrentIndex);
-    connect(pages_, &QTabWidget::currentChanged, this, [this](int index) {
+    connect(tabs_, &QButtonGroup::idClicked, pages_, &QStackedWidget::setCurrentIndex);
+    connect(pages_, &QStackedWidget::currentChanged, this, [this](int index) {
         if (QAbstractButton* tab = tabs_->button(index)) tab->setChecked(true);
     });
 }
 
 int MultiRowTabs::addTab(QWidget* page, const QString& caption)
 {
-    const int index = pages_->addTab(page, caption);
+    const int index = pages_->addWidget(page);
     auto* tab = new QToolButton(bar_);
     tab->setText(caption);
     tab->setCheckable(true);
@@ -44,8 +43,43 @@ int MultiRowTabs::addTab(QWidget* page, const QString& caption)
     tab->setObjectName(page->objectName() + QStringLiteral("Tab"));
     tabs_->addButton(tab, index);
     tab->setChecked(index == pages_->currentIndex());
-    layoutTabs();
-    return index;
+    return index; // laid out when the control is resized or shown
+}
+
+int MultiRowTabs::count() const
+{
+    return pages_->count();
+}
+
+QString MultiRowTabs::tabText(int index) const
+{
+    const QAbstractButton* tab = tabs_->button(index);
+    return tab ? tab->text() : QString();
+}
+
+int MultiRowTabs::currentIndex() const
+{
+    return pages_->currentIndex();
+}
+
+QWidget* MultiRowTabs::currentWidget() const
+{
+    return pages_->currentWidget();
+}
+
+QWidget* MultiRowTabs::widget(int index) const
+{
+    return pages_->widget(index);
+}
+
+void MultiRowTabs::setCurrentIndex(int index)
+{
+    pages_->setCurrentIndex(index);
+}
+
+void MultiRowTabs::setCurrentWidget(QWidget* page)
+{
+    pages_->setCurrentWidget(page);
 }
 
 void MultiRowTabs::resizeEvent(QResizeEvent* event)

@@ -2,19 +2,25 @@
 
 #include <QWidget>
 
+class QAbstractButton;
 class QButtonGroup;
-class QTabWidget;
+class QStackedWidget;
 
 // A tab control whose tabs wrap onto several rows, each row stretched to the full width, so that
-// every page's tab stays visible. The pages live in an ordinary QTabWidget (its own bar hidden)
-// that pages() returns, so callers use the usual tab-widget interface.
+// every page's tab stays visible.
 class MultiRowTabs : public QWidget {
     Q_OBJECT
 public:
     explicit MultiRowTabs(QWidget* parent = nullptr);
 
-    QTabWidget* pages() const { return pages_; }
     int addTab(QWidget* page, const QString& caption);
+    int count() const;
+    QString tabText(int index) const;
+    int currentIndex() const;
+    QWidget* currentWidget() const;
+    QWidget* widget(int index) const;
+    void setCurrentIndex(int index);
+    void setCurrentWidget(QWidget* page);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -22,7 +28,7 @@ protected:
 private:
     void layoutTabs();
 
-    QTabWidget* pages_;
+    QStackedWidget* pages_;
     QButtonGroup* tabs_;
     QWidget* bar_;
 };
